@@ -1,0 +1,8 @@
+# Warnings as errors, spelled for each compiler.
+function(harnlo_warnings target)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /WX /utf-8)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  endif()
+endfunction()

@@ -1,0 +1,33 @@
+# Windows build: 32-bit, ANSI, static runtime, so that the programs need only system DLLs.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  message(WARNING "Harnlo is a 32-bit program; configure a 32-bit (x86 / i686) build")
+endif()
+
+set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+if(MINGW)
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+# ANSI: neither UNICODE nor _UNICODE; Windows 7 API level.
+add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 NOMINMAX)
+
+# The thin layer over Windows and the share-text handler.
+add_library(harnlo_platform STATIC
+  src/platform/clipboard.cpp
+  src/platform/shell_open.cpp
+  src/share/convert_share_text.cpp
+  src/hotkey/hotkey_registration.cpp)
+target_link_libraries(harnlo_platform PUBLIC harnlo_share shell32 user32 kernel32)
+harnlo_warnings(harnlo_platform)
+
+# GoogleTest built for Windows from its sources (Debian's googletest package here; point
+# HARNLO_GOOGLETEST_SOURCE at a checkout elsewhere).
+set(HARNLO_GOOGLETEST_SOURCE "/usr/src/googletest" CACHE PATH "GoogleTest source tree for the Windows tests")
+if(EXISTS "${HARNLO_GOOGLETEST_SOURCE}/CMakeLists.txt")
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${HARNLO_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  include(cmake/WindowsTests.cmake)
+else()
+  message(STATUS "No GoogleTest sources at ${HARNLO_GOOGLETEST_SOURCE}: Windows tests not built")
+endif()

@@ -1,0 +1,16 @@
+# Windows test programs, run under Wine through CMAKE_CROSSCOMPILING_EMULATOR.
+function(harnlo_windows_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE harnlo_platform gtest gtest_main)
+  harnlo_warnings(${name})
+endfunction()
+
+harnlo_windows_test(convert_share_text_test tests/windows/convert_share_text_test.cpp
+  tests/windows/link_log.cpp tests/windows/clipboard_fixture.cpp)
+add_test(NAME windows.convert_share_text COMMAND convert_share_text_test)
+# The same under a Western ANSI code page: the code word still arrives, through the
+# clipboard's Unicode text.
+add_test(NAME windows.convert_share_text_cp1252 COMMAND convert_share_text_test
+  --gtest_filter=*Unicode*:*Ascii*)
+set_tests_properties(windows.convert_share_text_cp1252 PROPERTIES
+  ENVIRONMENT "LANG=en_US.UTF-8;LC_ALL=en_US.UTF-8;HARNLO_EXPECT_ACP=1252")
