@@ -1,7 +1,8 @@
 # Windows test programs, run under Wine through CMAKE_CROSSCOMPILING_EMULATOR.
 function(harnlo_windows_test name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE harnlo_platform gtest gtest_main)
+  target_sources(${name} PRIVATE tests/windows/wine_test_main.cpp)
+  target_link_libraries(${name} PRIVATE harnlo_platform gtest ole32)
   harnlo_warnings(${name})
 endfunction()
 
@@ -13,4 +14,8 @@ add_test(NAME windows.convert_share_text COMMAND convert_share_text_test)
 add_test(NAME windows.convert_share_text_cp1252 COMMAND convert_share_text_test
   --gtest_filter=*Unicode*:*Ascii*)
 set_tests_properties(windows.convert_share_text_cp1252 PROPERTIES
-  ENVIRONMENT "LANG=en_US.UTF-8;LC_ALL=en_US.UTF-8;HARNLO_EXPECT_ACP=1252")
+  ENVIRONMENT "HARNLO_LANG=en_US.UTF-8;HARNLO_EXPECT_ACP=1252")
+set_tests_properties(windows.convert_share_text PROPERTIES ENVIRONMENT "HARNLO_EXPECT_ACP=936")
+
+harnlo_windows_test(text_routines_test tests/windows/text_routines_test.cpp)
+add_test(NAME windows.text_routines COMMAND text_routines_test)

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  cmake g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
+  cmake g++ clang clang-format libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686-posix mingw-w64-tools
   wine wine32:i386 xvfb xdotool x11-utils xclip imagemagick
   libxfixes3:i386 libxrender1:i386 libxrandr2:i386 libxi6:i386

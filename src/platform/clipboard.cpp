@@ -81,8 +81,8 @@ bool ReadUnicodeText(std::string& text) {
         return false;
     }
     int wideLength = static_cast<int>(length);
-    int needed = WideCharToMultiByte(SHARE_TEXT_CODE_PAGE, 0, wide, wideLength, nullptr, 0,
-                                     nullptr, nullptr);
+    int needed = WideCharToMultiByte(SHARE_TEXT_CODE_PAGE, 0, wide, wideLength, nullptr, 0, nullptr,
+                                     nullptr);
     if (needed <= 0) {
         return false;
     }

@@ -40,12 +40,7 @@ char* CallStrlwr(char* text) {
     if (StrlwrFunction strlwr = BoundFunctions().strlwr) {
         return strlwr(text);
     }
-    for (char* p = text; *p != '\0'; ++p) {
-        if (*p >= 'A' && *p <= 'Z') {
-            *p = static_cast<char>(*p - 'A' + 'a');
-        }
-    }
-    return text;
+    return LowerAsciiLetters(text);
 }
 
 const char* CallStrstr(const char* text, const char* sub) {

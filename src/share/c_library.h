@@ -4,3 +4,13 @@
 
 char* CallStrlwr(char* text);
 const char* CallStrstr(const char* text, const char* sub);
+
+// Folds the ASCII letters only, byte by byte, as the system library's _strlwr does.
+inline char* LowerAsciiLetters(char* text) {
+    for (char* p = text; *p != '\0'; ++p) {
+        if (*p >= 'A' && *p <= 'Z') {
+            *p = static_cast<char>(*p - 'A' + 'a');
+        }
+    }
+    return text;
+}

@@ -13,7 +13,9 @@ bool IsAsciiAlnum(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
 }
 
-bool IsIdentifierByte(unsigned char c) { return IsAsciiAlnum(c) || c == '-' || c == '_'; }
+bool IsIdentifierByte(unsigned char c) {
+    return IsAsciiAlnum(c) || c == '-' || c == '_';
+}
 
 // Skips the blanks that people put between the code word and the code.
 std::string_view SkipBlanks(std::string_view text) {

@@ -8,11 +8,17 @@ namespace {
 
 using Size = std::int64_t;
 
-Size LengthOf(std::string_view text) { return static_cast<Size>(text.size()); }
+Size LengthOf(std::string_view text) {
+    return static_cast<Size>(text.size());
+}
 
-bool IsLeadByte(char byte) { return static_cast<unsigned char>(byte) >= 0x80; }
+bool IsLeadByte(char byte) {
+    return static_cast<unsigned char>(byte) >= 0x80;
+}
 
-char FoldAscii(char byte) { return (byte >= 'A' && byte <= 'Z') ? char(byte - 'A' + 'a') : byte; }
+char FoldAscii(char byte) {
+    return (byte >= 'A' && byte <= 'Z') ? char(byte - 'A' + 'a') : byte;
+}
 
 bool BytesMatchAt(std::string_view text, Size offset, std::string_view sub, bool ignoreCase) {
     for (Size i = 0; i < LengthOf(sub); ++i) {
@@ -99,7 +105,8 @@ std::string ReplaceSubtext(std::string_view text, std::string_view find,
         return std::string(text);
     }
     // A negative count never reaches zero, so it is no limit either.
-    std::optional<Size> remaining = (count && *count > 0) ? count : std::nullopt;
+    bool limited = count.has_value() && *count > 0;
+    Size remaining = limited ? *count : 0;
 
     std::string result(text.substr(0, static_cast<size_t>(offset)));
     result.reserve(text.size());
@@ -107,7 +114,7 @@ std::string ReplaceSubtext(std::string_view text, std::string_view find,
         if (BytesMatchAt(text, offset, find, !caseSensitive)) {
             result += replacement;
             offset += LengthOf(find);
-            if (remaining && --*remaining == 0) {
+            if (limited && --remaining == 0) {
                 break;
             }
             continue;

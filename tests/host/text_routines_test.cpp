@@ -137,8 +137,8 @@ TEST(TextRoutines, ReplaceSubtext) {
         {"\xB0:x:", ":", "", 1, std::nullopt, true, "\xB0:x"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "text=" << c.text << " find=" << c.find
-                                        << " start=" << c.start);
+        SCOPED_TRACE(testing::Message()
+                     << "text=" << c.text << " find=" << c.find << " start=" << c.start);
         EXPECT_EQ(ReplaceSubtext(c.text, c.find, c.replacement, c.start, c.count, c.caseSensitive),
                   c.expected);
     }
@@ -217,16 +217,11 @@ TEST(TextRoutines, TextAfter) {
 
 TEST(TextRoutines, TextBefore) {
     const MarkerCase cases[] = {
-        {"a=b=c", "=", 0, false, "a"},
-        {"=abc", "=", 0, false, ""},
-        {"abc", "=", 0, false, ""},
-        {"", "=", 0, false, ""},
-        {"a=b=c", "=", -1, false, "a=b"},
-        {"a=b=", "=", -1, false, "a"},
-        {"a=b=c", "=", -2, false, "a"},
-        {"a=b=c", "=", 3, false, "a=b"},
-        {"aXbxc", "x", 0, true, "a"},
-        {"aXbxc", "x", 0, false, "aXb"},
+        {"a=b=c", "=", 0, false, "a"},        {"=abc", "=", 0, false, ""},
+        {"abc", "=", 0, false, ""},           {"", "=", 0, false, ""},
+        {"a=b=c", "=", -1, false, "a=b"},     {"a=b=", "=", -1, false, "a"},
+        {"a=b=c", "=", -2, false, "a"},       {"a=b=c", "=", 3, false, "a=b"},
+        {"aXbxc", "x", 0, true, "a"},         {"aXbxc", "x", 0, false, "aXb"},
         {"\xB0=a=", "=", 0, false, "\xB0=a"},
     };
     for (const auto& c : cases) {

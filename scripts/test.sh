@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Every test of Harnlo: installs what is missing, builds both configurations, runs the host
+# tests under the sanitizers and the Windows tests under Wine in a virtual X server.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+scripts/setup.sh
+jobs=$(nproc)
+
+echo "== formatting"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+echo "== host: portable core under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset host >/dev/null
+cmake --build --preset host -j "$jobs" >/dev/null
+ctest --preset host -j "$jobs"
+
+echo "== windows: MinGW-w64 i686 build, tests under Wine"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$jobs" >/dev/null
+
+source scripts/wine-env.sh
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    [[ -n ${HARNLO_XVFB_PID:-} ]] && kill "$HARNLO_XVFB_PID" 2>/dev/null
+    return 0
+}
+trap cleanup EXIT
+harnlo_display_ready
+harnlo_prefix_ready
+# One wineserver for the whole run instead of one per program.
+wineserver -p >/dev/null 2>&1
+ctest --preset windows
