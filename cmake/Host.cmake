@@ -4,14 +4,15 @@ include(GoogleTest)
 
 if(HARNLO_SANITIZE)
   set(harnlo_sanitizer_flags -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-  target_compile_options(harnlo_share PRIVATE ${harnlo_sanitizer_flags})
-  target_link_options(harnlo_share PUBLIC ${harnlo_sanitizer_flags})
+  target_compile_options(harnlo_core PRIVATE ${harnlo_sanitizer_flags})
+  target_link_options(harnlo_core PUBLIC ${harnlo_sanitizer_flags})
 endif()
 
 add_executable(harnlo_host_tests
   tests/host/text_routines_test.cpp
-  tests/host/share_link_test.cpp)
-target_link_libraries(harnlo_host_tests PRIVATE harnlo_share GTest::gtest_main)
+  tests/host/share_link_test.cpp
+  tests/host/layout_and_keys_test.cpp)
+target_link_libraries(harnlo_host_tests PRIVATE harnlo_core GTest::gtest_main)
 harnlo_warnings(harnlo_host_tests)
 if(HARNLO_SANITIZE)
   target_compile_options(harnlo_host_tests PRIVATE ${harnlo_sanitizer_flags})
