@@ -15,8 +15,11 @@ add_library(harnlo_platform STATIC
   src/platform/clipboard.cpp
   src/platform/shell_open.cpp
   src/share/convert_share_text.cpp
-  src/hotkey/hotkey_registration.cpp)
-target_link_libraries(harnlo_platform PUBLIC harnlo_core shell32 user32 kernel32)
+  src/hotkey/hotkey_registration.cpp
+  src/hotkey/settings_file.cpp
+  src/ui/window_builder.cpp
+  src/ui/controls.cpp)
+target_link_libraries(harnlo_platform PUBLIC harnlo_core shell32 user32 gdi32 kernel32)
 harnlo_warnings(harnlo_platform)
 
 # GoogleTest built for Windows from its sources (Debian's googletest package here; point

@@ -19,3 +19,19 @@ set_tests_properties(windows.convert_share_text PROPERTIES ENVIRONMENT "HARNLO_E
 
 harnlo_windows_test(text_routines_test tests/windows/text_routines_test.cpp)
 add_test(NAME windows.text_routines COMMAND text_routines_test)
+
+add_executable(hotkey_holder tests/windows/hotkey_holder.cpp)
+harnlo_warnings(hotkey_holder)
+
+harnlo_windows_test(windows_and_controls_test tests/windows/windows_and_controls_test.cpp
+  tests/windows/screen_capture.cpp)
+add_test(NAME windows.windows_and_controls COMMAND windows_and_controls_test)
+
+harnlo_windows_test(settings_file_test tests/windows/settings_file_test.cpp)
+add_test(NAME windows.settings_file COMMAND settings_file_test)
+
+harnlo_windows_test(hotkey_registration_test tests/windows/hotkey_registration_test.cpp
+  tests/windows/screen_capture.cpp tests/windows/other_program.cpp tests/windows/unix_command.cpp
+  tests/windows/link_log.cpp tests/windows/clipboard_fixture.cpp)
+add_dependencies(hotkey_registration_test hotkey_holder)
+add_test(NAME windows.hotkey_registration COMMAND hotkey_registration_test)
