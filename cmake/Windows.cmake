@@ -5,7 +5,7 @@ endif()
 
 set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
 if(MINGW)
-  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)
 endif()
 # ANSI: neither UNICODE nor _UNICODE; Windows 7 API level.
 add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 NOMINMAX)
@@ -18,8 +18,28 @@ add_library(harnlo_platform STATIC
   src/hotkey/hotkey_registration.cpp
   src/hotkey/settings_file.cpp
   src/ui/window_builder.cpp
-  src/ui/controls.cpp)
-target_link_libraries(harnlo_platform PUBLIC harnlo_core shell32 user32 gdi32 kernel32)
+  src/ui/controls.cpp
+  src/ui/message_loop.cpp
+  src/hotkey/hotkey_window.cpp
+  src/app/program.cpp
+  src/app/main_window.cpp
+  src/app/tray_icon.cpp)
+target_include_directories(harnlo_platform PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(harnlo_platform PUBLIC harnlo_core shell32 ole32 user32 gdi32 kernel32)
+
+# Harnlo itself: a GUI program with its manifest, icon and version information.
+string(REPLACE "." "," HARNLO_VERSION_COMMAS "${PROJECT_VERSION}.0")
+add_executable(harnlo WIN32 src/app/winmain.cpp res/harnlo.rc)
+target_link_libraries(harnlo PRIVATE harnlo_platform)
+harnlo_warnings(harnlo)
+configure_file(res/version.h.in ${CMAKE_BINARY_DIR}/generated/harnlo_version.h @ONLY)
+target_include_directories(harnlo PRIVATE ${CMAKE_BINARY_DIR}/generated)
+set_property(SOURCE res/harnlo.rc APPEND PROPERTY OBJECT_DEPENDS
+  ${CMAKE_SOURCE_DIR}/res/harnlo.ico ${CMAKE_SOURCE_DIR}/res/harnlo.manifest)
+if(MSVC)
+  # The manifest comes from the resource script.
+  target_link_options(harnlo PRIVATE /MANIFEST:NO)
+endif()
 harnlo_warnings(harnlo_platform)
 
 # GoogleTest built for Windows from its sources (Debian's googletest package here; point

@@ -241,6 +241,14 @@ bool AnyBuiltWindowExists() {
     return !builtWindows.empty();
 }
 
+std::vector<HWND> BuiltWindowHandles() {
+    std::vector<HWND> handles;
+    for (WindowState* state : builtWindows) {
+        handles.push_back(state->window);
+    }
+    return handles;
+}
+
 void SetLastWindowGoneHandler(void (*handler)()) {
     lastWindowGone = handler;
 }

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 using CreatedHandler = void (*)();
 using TrayEventHandler = void (*)(std::int32_t code);
@@ -45,6 +46,8 @@ HWND BuiltWindowHandle(const WindowLayout& layout);
 HWND BuiltControlHandle(HWND window, const char* name);
 // Whether any window built by BuildWindow still exists.
 bool AnyBuiltWindowExists();
+// Every built window that still exists, in the order of building.
+std::vector<HWND> BuiltWindowHandles();
 // Runs once the last built window has been destroyed.
 void SetLastWindowGoneHandler(void (*handler)());
 
