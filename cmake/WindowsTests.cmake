@@ -50,3 +50,4 @@ function(harnlo_e2e_test name)
 endfunction()
 
 harnlo_e2e_test(program_test tests/e2e/program_test.cpp)
+harnlo_e2e_test(hotkey_window_test tests/e2e/hotkey_window_test.cpp tests/windows/other_program.cpp)

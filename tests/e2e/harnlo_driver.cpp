@@ -86,6 +86,10 @@ HarnloProcess::HarnloProcess() {
 HarnloProcess::~HarnloProcess() {
     // End it the way that takes its icon along; force it only when that does not work.
     HWND main = MainWindow();
+    if (HWND hotkeyWindow = HotkeyWindow()) {
+        PostMessageA(hotkeyWindow, WM_CLOSE, 0, 0);
+        WaitUntil([&] { return HotkeyWindow() == nullptr; }, 3000);
+    }
     if (Running() && main != nullptr) {
         PostMessageA(main, WM_CLOSE, 0, 0);
         WaitForExit(5000);
@@ -224,6 +228,10 @@ void PressKeys(const std::string& keys) {
     HWND target = KeyTarget();
     SetForegroundWindow(target);
     WaitUntil([&] { return GetForegroundWindow() == target; }, 2000);
+    PressKeysWhereFocused(keys);
+}
+
+void PressKeysWhereFocused(const std::string& keys) {
     // Wine's virtual desktop is one X window: its keys go to Wine's focused window.
     Xdotool("search --sync --name 'Wine desktop' windowfocus --sync key --delay 60 " + keys);
 }

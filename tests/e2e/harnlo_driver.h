@@ -53,6 +53,8 @@ void DoubleClick(POINT at);
 void Drag(POINT from, POINT to);
 // Gives a window of the test the focus and presses the keys (xdotool names, e.g. "F1").
 void PressKeys(const std::string& keys);
+// Presses the keys into whatever window of the desktop has the focus now.
+void PressKeysWhereFocused(const std::string& keys);
 // Puts UTF-8 text on the X clipboard, as another X program would.
 void PutOnXClipboard(const std::string& utf8);
 
