@@ -8,9 +8,9 @@
 extern const WindowDefinition HOTKEY_WINDOW;
 
 // Shown in the label when the chosen key cannot be registered.
-inline constexpr const char*
-    KEY_TAKEN_TEXT = "\xB8\xC3\xBC\xFC\xD2\xD1\xB1\xBB\xD5\xBC\xD3\xC3\xA3\xAC\xC7\xEB\xC1\xED\xD1"
-                     "\xA1"; // 该键已被占用，请另选
+// 该键已被占用，请另选 (this key is taken, choose another)
+inline constexpr const char* KEY_TAKEN_TEXT =
+    "\xB8\xC3\xBC\xFC\xD2\xD1\xB1\xBB\xD5\xBC\xD3\xC3\xA3\xAC\xC7\xEB\xC1\xED\xD1\xA1";
 
 void OnMenuResetHotkey();
 // Opens the window and returns once it has been destroyed; only brings it forward when it is
