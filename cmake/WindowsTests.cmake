@@ -51,3 +51,8 @@ endfunction()
 
 harnlo_e2e_test(program_test tests/e2e/program_test.cpp)
 harnlo_e2e_test(hotkey_window_test tests/e2e/hotkey_window_test.cpp tests/windows/other_program.cpp)
+
+harnlo_windows_test(executable_test tests/windows/executable_test.cpp)
+target_link_libraries(executable_test PRIVATE version)
+add_dependencies(executable_test harnlo)
+add_test(NAME windows.executable COMMAND executable_test)
