@@ -25,7 +25,7 @@ add_library(harnlo_platform STATIC
   src/app/main_window.cpp
   src/app/tray_icon.cpp)
 target_include_directories(harnlo_platform PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(harnlo_platform PUBLIC harnlo_core shell32 ole32 user32 gdi32 kernel32)
+target_link_libraries(harnlo_platform PUBLIC harnlo_core shell32 ole32 oleaut32 uuid advapi32 user32 gdi32 kernel32)
 
 # Harnlo itself: a GUI program with its manifest, icon and version information.
 string(REPLACE "." "," HARNLO_VERSION_COMMAS "${PROJECT_VERSION}.0")

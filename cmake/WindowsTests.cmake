@@ -56,3 +56,6 @@ harnlo_windows_test(executable_test tests/windows/executable_test.cpp)
 target_link_libraries(executable_test PRIVATE version)
 add_dependencies(executable_test harnlo)
 add_test(NAME windows.executable COMMAND executable_test)
+
+harnlo_windows_test(link_route_test tests/windows/link_route_test.cpp tests/windows/link_log.cpp)
+add_test(NAME windows.link_route COMMAND link_route_test)

@@ -14,22 +14,32 @@ harnlo_wine() {
     env LANG="$HARNLO_LANG" LC_ALL="$HARNLO_LANG" wine "$@"
 }
 
-# Creates the prefix once (about 15 s) and points Wine's browser at the link recorder, so
-# that every link opened with ShellExecuteA lands in $HARNLO_LINK_LOG.
+# Creates the prefix once (about 15 s) and points Wine's browser at a link recorder of the
+# prefix's own: every link that a program opens, whichever process hands it to the browser,
+# lands in drive C's harnlo-links.log (C:\harnlo-links.log), one per line, and is printed.
 harnlo_prefix_ready() {
     mkdir -p "$(dirname "$WINEPREFIX")"
-    local recorder="$HARNLO_ROOT/tests/windows/record-link.sh"
+    local recorder="$WINEPREFIX/harnlo-record-link.sh"
     (
         flock 9
-        if [[ ! -f $WINEPREFIX/.harnlo-ready || $(cat "$WINEPREFIX/.harnlo-ready") != "$recorder" ]]; then
+        if [[ ! -f $WINEPREFIX/.harnlo-ready ]]; then
             env LANG="$HARNLO_LANG" LC_ALL="$HARNLO_LANG" wineboot -i >/dev/null 2>&1
+            cat >"$recorder" <<RECORDER
+#!/bin/sh
+printf '%s\\n' "\$1" >>'$WINEPREFIX/drive_c/harnlo-links.log'
+printf 'Harnlo opened: %s\\n' "\$1" >&2
+if [ -z "\${HARNLO_RECORD_ONLY:-}" ] && command -v xdg-open >/dev/null 2>&1; then
+    exec xdg-open "\$1"
+fi
+RECORDER
+            chmod +x "$recorder"
             harnlo_wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /t REG_SZ \
                 /d "$recorder" /f >/dev/null 2>&1
             # A crashing program ends with its exit code instead of waiting in a dialog.
             harnlo_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD \
                 /d 0 /f >/dev/null 2>&1
             wineserver -w
-            printf '%s' "$recorder" >"$WINEPREFIX/.harnlo-ready"
+            touch "$WINEPREFIX/.harnlo-ready"
         fi
     ) 9>"$WINEPREFIX.lock"
 }

@@ -1,9 +1,134 @@
 #include <windows.h>
+#include <exdisp.h>
 #include <shellapi.h>
+#include <shldisp.h>
+#include <shlobj.h>
+#include <shlguid.h>
 
 #include "platform/shell_open.h"
 
-void OpenLink(const std::string& link) {
+#include "platform/link_route.h"
+
+#include <string>
+
+namespace {
+
+// Releases a COM interface when it goes out of scope.
+template <typename Interface>
+class ComRef {
+public:
+    ComRef() = default;
+    ~ComRef() {
+        if (pointer_ != nullptr) {
+            pointer_->Release();
+        }
+    }
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
+    Interface* operator->() const { return pointer_; }
+    Interface** Out() { return &pointer_; }
+    void** OutVoid() { return reinterpret_cast<void**>(&pointer_); }
+    explicit operator bool() const { return pointer_ != nullptr; }
+
+private:
+    Interface* pointer_ = nullptr;
+};
+
+class Bstr {
+public:
+    explicit Bstr(const std::wstring& text) : value_(SysAllocString(text.c_str())) {}
+    ~Bstr() { SysFreeString(value_); }
+    Bstr(const Bstr&) = delete;
+    Bstr& operator=(const Bstr&) = delete;
+    BSTR Get() const { return value_; }
+
+private:
+    BSTR value_;
+};
+
+std::wstring Widen(const std::string& text) {
+    int length =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+// The shell of the desktop window, the one that the user's own Explorer runs.
+bool DesktopShellDispatch(ComRef<IShellDispatch2>& shell) {
+    ComRef<IShellWindows> windows;
+    if (FAILED(CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER, IID_IShellWindows,
+                                windows.OutVoid()))) {
+        return false;
+    }
+    VARIANT empty;
+    VariantInit(&empty);
+    long desktopWindow = 0;
+    ComRef<IDispatch> desktop;
+    if (windows->FindWindowSW(&empty, &empty, SWC_DESKTOP, &desktopWindow, SWFO_NEEDDISPATCH,
+                              desktop.Out()) != S_OK ||
+        !desktop) {
+        return false;
+    }
+    ComRef<IServiceProvider> services;
+    ComRef<IShellBrowser> browser;
+    ComRef<IShellView> view;
+    ComRef<IDispatch> background;
+    ComRef<IShellFolderViewDual> folderView;
+    ComRef<IDispatch> application;
+    return SUCCEEDED(desktop->QueryInterface(IID_IServiceProvider, services.OutVoid())) &&
+           SUCCEEDED(services->QueryService(SID_STopLevelBrowser, IID_IShellBrowser,
+                                            browser.OutVoid())) &&
+           SUCCEEDED(browser->QueryActiveShellView(view.Out())) &&
+           SUCCEEDED(view->GetItemObject(SVGIO_BACKGROUND, IID_IDispatch, background.OutVoid())) &&
+           SUCCEEDED(background->QueryInterface(IID_IShellFolderViewDual, folderView.OutVoid())) &&
+           SUCCEEDED(folderView->get_Application(application.Out())) && application &&
+           SUCCEEDED(application->QueryInterface(IID_IShellDispatch2, shell.OutVoid()));
+}
+
+} // namespace
+
+bool ProcessIsElevated() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+        return false;
+    }
+    TOKEN_ELEVATION elevation = {};
+    DWORD size = 0;
+    bool elevated =
+        GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size) &&
+        elevation.TokenIsElevated != 0;
+    CloseHandle(token);
+    return elevated;
+}
+
+bool OpenThroughDesktopShell(const std::string& link) {
+    ComRef<IShellDispatch2> shell;
+    if (!DesktopShellDispatch(shell)) {
+        return false;
+    }
+    Bstr file(Widen(link));
+    Bstr verb(L"open");
+    VARIANT arguments, folder, operation, show;
+    VariantInit(&arguments);
+    VariantInit(&folder);
+    VariantInit(&operation);
+    operation.vt = VT_BSTR;
+    operation.bstrVal = verb.Get();
+    VariantInit(&show);
+    show.vt = VT_I4;
+    show.lVal = SW_SHOWNORMAL;
+    return SUCCEEDED(shell->ShellExecute(file.Get(), arguments, folder, operation, show));
+}
+
+void OpenDirectly(const std::string& link) {
     HWND owner = FindWindowExA(nullptr, nullptr, nullptr, "Microsoft Internet Explorer");
     ShellExecuteA(owner, "open", link.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void OpenLink(const std::string& link) {
+    // Elevation does not change while the process runs.
+    static const bool elevated = ProcessIsElevated();
+    OpenLinkByRoute(
+        elevated, [&] { return OpenThroughDesktopShell(link); }, [&] { OpenDirectly(link); });
 }

@@ -6,10 +6,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
 
 harnlo_prefix_ready
 harnlo_display_ready
-if [[ -z ${HARNLO_LINK_LOG:-} ]]; then
-    HARNLO_LINK_LOG=$(mktemp "${TMPDIR:-/tmp}/harnlo-links.XXXXXX")
-fi
-export HARNLO_LINK_LOG
+# Links are recorded, not handed to a browser.
+export HARNLO_RECORD_ONLY=1
 HARNLO_RESULT_FILE=$(mktemp "${TMPDIR:-/tmp}/harnlo-result.XXXXXX")
 export HARNLO_RESULT_FILE
 rm -f "$HARNLO_RESULT_FILE"

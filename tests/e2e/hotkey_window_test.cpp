@@ -84,7 +84,6 @@ bool SameColour(COLORREF actual, Rgb expected) {
 class HotkeyWindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(log_.Available());
         ASSERT_TRUE(WaitForTrayIconCount(0)) << "an icon of an earlier test is still there";
         WriteSettingsBytes("[x]\r\nxx=F1\r\n");
         PutOnXClipboard("https://" + std::string(SHARE_HOST) + "/s/chosenKey 提取码 wxyz");

@@ -48,7 +48,6 @@ Capture DrawnHere(HMENU popup) {
 class ProgramTest : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(log_.Available());
         ASSERT_TRUE(WaitForTrayIconCount(0)) << "an icon of an earlier test is still there";
         WriteSettingsBytes("[x]\r\nxx=F1\r\n");
     }

@@ -2,26 +2,17 @@
 
 #include "link_log.h"
 
-#include <cstdlib>
 #include <fstream>
 
-LinkLog::LinkLog() {
-    const char* unixPath = std::getenv("HARNLO_LINK_LOG");
-    if (unixPath == nullptr || unixPath[0] != '/') {
-        return;
-    }
-    // Wine's drive Z: is the Unix root.
-    path_ = std::string("Z:") + unixPath;
-    for (char& c : path_) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-}
+namespace {
+
+constexpr const char* LINK_LOG_PATH = "C:\\harnlo-links.log";
+
+} // namespace
 
 std::vector<std::string> LinkLog::Lines() const {
     std::vector<std::string> lines;
-    std::ifstream in(path_, std::ios::binary);
+    std::ifstream in(LINK_LOG_PATH, std::ios::binary);
     std::string line;
     while (std::getline(in, line)) {
         lines.push_back(line);

@@ -6,11 +6,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
 
 harnlo_prefix_ready
 harnlo_display_ready
-if [[ -z ${HARNLO_LINK_LOG:-} ]]; then
-    HARNLO_LINK_LOG=$(mktemp "${TMPDIR:-/tmp}/harnlo-links.XXXXXX")
-    trap 'rm -f "$HARNLO_LINK_LOG"' EXIT
-fi
-export HARNLO_LINK_LOG
+# Links are recorded, not handed to a browser.
+export HARNLO_RECORD_ONLY=1
 # Wine's helper processes (services, the desktop) started by this program inherit its
 # output and can outlive it: give them a file, not the caller's pipe, and copy it afterwards.
 output=$(mktemp "${TMPDIR:-/tmp}/harnlo-output.XXXXXX")
