@@ -1,4 +1,10 @@
-# Host build: the portable core and its tests, under the sanitizers when asked.
+# Host build: the portable core and its tests, under the sanitizers when asked; or, with
+# HARNLO_FUZZ (clang), the fuzz targets instead.
+if(HARNLO_FUZZ)
+  include(cmake/Fuzz.cmake)
+  return()
+endif()
+
 find_package(GTest REQUIRED)
 include(GoogleTest)
 

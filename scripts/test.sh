@@ -14,6 +14,9 @@ cmake --preset host >/dev/null
 cmake --build --preset host -j "$jobs" >/dev/null
 ctest --preset host -j "$jobs"
 
+echo "== fuzzing: libFuzzer, each target for a bounded time"
+scripts/fuzz.sh 25
+
 echo "== windows: MinGW-w64 i686 build, tests under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs" >/dev/null
