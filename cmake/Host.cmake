@@ -19,7 +19,8 @@ add_executable(harnlo_host_tests
   tests/host/share_link_test.cpp
   tests/host/layout_and_keys_test.cpp
   tests/host/icon_file_test.cpp
-  tests/host/link_route_test.cpp)
+  tests/host/link_route_test.cpp
+  tests/host/profile_edit_test.cpp)
 target_compile_definitions(harnlo_host_tests PRIVATE HARNLO_ICON_PATH="${CMAKE_SOURCE_DIR}/res/harnlo.ico")
 target_link_libraries(harnlo_host_tests PRIVATE harnlo_core GTest::gtest_main)
 harnlo_warnings(harnlo_host_tests)

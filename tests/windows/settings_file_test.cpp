@@ -109,11 +109,53 @@ TEST_F(SettingsFileTest, LongValuesAreCutToTheReadBuffer) {
     EXPECT_EQ(ReadHotkeySetting(), std::string(10239, 'A'));
 }
 
-TEST_F(SettingsFileTest, ADirectoryOfThatNameCountsAsExisting) {
+TEST_F(SettingsFileTest, CommentsBlankLinesAndSpacingAreKeptByteForByte) {
+    const std::string before =
+        "; kept\r\n\r\n[other]\r\nkey = spaced value \r\n# note\r\n\r\n[x]\r\nxx=F1\r\nyy=1\r\n\r\n"
+        "[tail]\r\nz=" +
+        std::string(100 * 1024, 'z') + "\r\n";
+    WriteBytes(path_, before);
+    EXPECT_EQ(ReadHotkeySetting(), "F1");
+    WriteHotkeySetting("F8");
+    std::string after = before;
+    after.replace(after.find("xx=F1"), 5, "xx=F8");
+    EXPECT_EQ(ReadBytes(path_), after);
+    EXPECT_EQ(ReadHotkeySetting(), "F8");
+}
+
+TEST_F(SettingsFileTest, AHiddenSystemFileIsWrittenInPlace) {
+    EnsureSettingsFile();
+    WriteHotkeySetting("F6");
+    EXPECT_EQ(ReadBytes(path_), "[x]\r\nxx=F6\r\n");
+    EXPECT_EQ(GetFileAttributesA(path_.c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
+              DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
+    EXPECT_EQ(ReadHotkeySetting(), "F6");
+}
+
+// The cases below leave a name in memory for the rest of the run: each runs in a process of
+// its own (see the test list).
+
+TEST_F(SettingsFileTest, UnstorableDirectoryOfThatNameLeavesF1ForTheRun) {
     ASSERT_TRUE(CreateDirectoryA(path_.c_str(), nullptr));
     EnsureSettingsFile();
     EXPECT_NE(GetFileAttributesA(path_.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
-    EXPECT_EQ(ReadHotkeySetting(), "");
+    EXPECT_EQ(ReadHotkeySetting(), "F1");
+    WriteHotkeySetting("F4");
+    EXPECT_NE(GetFileAttributesA(path_.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_EQ(ReadHotkeySetting(), "F4");
+}
+
+TEST_F(SettingsFileTest, UnstorableReadOnlyFileKeepsItsBytesAndTheChoiceServes) {
+    WriteBytes(path_, "; mine\r\n[x]\r\nxx=F1\r\n");
+    SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY);
+    WriteHotkeySetting("F8");
+    EXPECT_EQ(ReadBytes(path_), "; mine\r\n[x]\r\nxx=F1\r\n");
+    EXPECT_EQ(ReadHotkeySetting(), "F8");
+    // Once the file can be written again, the next choice goes into it.
+    SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+    WriteHotkeySetting("F9");
+    EXPECT_EQ(ReadBytes(path_), "; mine\r\n[x]\r\nxx=F9\r\n");
+    EXPECT_EQ(ReadHotkeySetting(), "F9");
 }
 
 } // namespace
