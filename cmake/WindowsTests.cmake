@@ -1,7 +1,7 @@
 # Windows test programs, run under Wine through CMAKE_CROSSCOMPILING_EMULATOR.
 function(harnlo_windows_test name)
   add_executable(${name} ${ARGN})
-  target_sources(${name} PRIVATE tests/windows/wine_test_main.cpp)
+  target_sources(${name} PRIVATE tests/windows/wine_test_main.cpp tests/windows/result_file.cpp)
   target_link_libraries(${name} PRIVATE harnlo_platform gtest ole32)
   harnlo_warnings(${name})
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
@@ -46,9 +46,11 @@ add_test(NAME windows.hotkey_registration COMMAND hotkey_registration_test)
 
 # The real harnlo.exe driven from outside, inside a Wine virtual desktop with a taskbar.
 function(harnlo_e2e_test name)
-  harnlo_windows_test(${name} ${ARGN} tests/e2e/harnlo_driver.cpp tests/windows/unix_command.cpp
+  harnlo_windows_test(${name} ${ARGN} tests/e2e/harnlo_driver.cpp tests/e2e/hotkey_window_driver.cpp
+    tests/windows/clipboard_fixture.cpp tests/windows/unix_command.cpp
     tests/windows/link_log.cpp tests/windows/screen_capture.cpp)
   target_include_directories(${name} PRIVATE tests/windows)
+  target_link_libraries(${name} PRIVATE psapi)
   add_dependencies(${name} harnlo hotkey_holder)
   add_test(NAME e2e.${name} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/desktop-run.sh $<TARGET_FILE:${name}>)
 endfunction()
@@ -63,3 +65,21 @@ add_test(NAME windows.executable COMMAND executable_test)
 
 harnlo_windows_test(link_route_test tests/windows/link_route_test.cpp tests/windows/link_log.cpp)
 add_test(NAME windows.link_route COMMAND link_route_test)
+harnlo_e2e_test(faults_test tests/e2e/faults_test.cpp)
+
+# Benchmarks under Wine (scripts/bench.sh), not tests.
+add_executable(minimal_tray WIN32 tests/bench/minimal_tray.cpp)
+target_link_libraries(minimal_tray PRIVATE shell32 user32)
+harnlo_warnings(minimal_tray)
+foreach(bench program_bench latency_bench)
+  add_executable(${bench} tests/bench/${bench}.cpp tests/e2e/harnlo_driver.cpp
+    tests/windows/clipboard_fixture.cpp tests/windows/link_log.cpp tests/windows/result_file.cpp
+    tests/windows/screen_capture.cpp tests/windows/unix_command.cpp)
+  target_include_directories(${bench} PRIVATE tests/windows tests/e2e)
+  target_link_libraries(${bench} PRIVATE harnlo_platform psapi)
+  harnlo_warnings(${bench})
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    target_compile_options(${bench} PRIVATE -Wno-restrict)
+  endif()
+  add_dependencies(${bench} harnlo minimal_tray)
+endforeach()

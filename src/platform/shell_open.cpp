@@ -27,6 +27,11 @@ public:
     ComRef& operator=(const ComRef&) = delete;
     Interface* operator->() const { return pointer_; }
     Interface** Out() { return &pointer_; }
+    Interface* Release() {
+        Interface* kept = pointer_;
+        pointer_ = nullptr;
+        return kept;
+    }
     void** OutVoid() { return reinterpret_cast<void**>(&pointer_); }
     explicit operator bool() const { return pointer_ != nullptr; }
 
@@ -103,10 +108,11 @@ bool ProcessIsElevated() {
 }
 
 bool OpenThroughDesktopShell(const std::string& link) {
-    ComRef<IShellDispatch2> shell;
-    if (!DesktopShellDispatch(shell)) {
-        return false;
-    }
+    // Finding the desktop's shell takes a dozen calls into another process: the shell found
+    // is kept for the next links, by the thread (the apartment) that found it. Kept without a
+    // destructor on purpose: COM is shut down before the process ends, and the reference must
+    // not be released after that.
+    thread_local IShellDispatch2* desktopShell = nullptr;
     Bstr file(Widen(link));
     Bstr verb(L"open");
     VARIANT arguments, folder, operation, show;
@@ -118,7 +124,22 @@ bool OpenThroughDesktopShell(const std::string& link) {
     VariantInit(&show);
     show.vt = VT_I4;
     show.lVal = SW_SHOWNORMAL;
-    return SUCCEEDED(shell->ShellExecute(file.Get(), arguments, folder, operation, show));
+    // A kept shell can be gone (Explorer restarted): then the desktop's shell is found anew once.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (desktopShell == nullptr) {
+            ComRef<IShellDispatch2> found;
+            if (!DesktopShellDispatch(found)) {
+                return false;
+            }
+            desktopShell = found.Release();
+        }
+        if (SUCCEEDED(desktopShell->ShellExecute(file.Get(), arguments, folder, operation, show))) {
+            return true;
+        }
+        desktopShell->Release();
+        desktopShell = nullptr;
+    }
+    return false;
 }
 
 void OpenDirectly(const std::string& link) {

@@ -21,6 +21,14 @@ char FoldAscii(char byte) {
 }
 
 bool BytesMatchAt(std::string_view text, Size offset, std::string_view sub, bool ignoreCase) {
+    // Most offsets differ at the first byte: decide those without a call.
+    char first = text[static_cast<size_t>(offset)];
+    if (ignoreCase ? FoldAscii(first) != FoldAscii(sub[0]) : first != sub[0]) {
+        return false;
+    }
+    if (!ignoreCase) {
+        return text.compare(static_cast<size_t>(offset), sub.size(), sub) == 0;
+    }
     for (Size i = 0; i < LengthOf(sub); ++i) {
         char a = text[static_cast<size_t>(offset + i)];
         char b = sub[static_cast<size_t>(i)];
@@ -108,12 +116,20 @@ std::string ReplaceSubtext(std::string_view text, std::string_view find,
     bool limited = count.has_value() && *count > 0;
     Size remaining = limited ? *count : 0;
 
-    std::string result(text.substr(0, static_cast<size_t>(offset)));
+    std::string result;
     result.reserve(text.size());
+    // Bytes that stay as they are are copied in runs, from copiedUpTo to the scan offset.
+    Size copiedUpTo = 0;
+    auto copyRun = [&](Size upTo) {
+        result.append(
+            text.substr(static_cast<size_t>(copiedUpTo), static_cast<size_t>(upTo - copiedUpTo)));
+    };
     while (LengthOf(text) - offset >= LengthOf(find)) {
         if (BytesMatchAt(text, offset, find, !caseSensitive)) {
+            copyRun(offset);
             result += replacement;
             offset += LengthOf(find);
+            copiedUpTo = offset;
             if (limited && --remaining == 0) {
                 break;
             }
@@ -122,13 +138,13 @@ std::string ReplaceSubtext(std::string_view text, std::string_view find,
         Size next = NextCharacter(text, offset);
         if (next < 0) {
             // A lead byte with nothing after it is dropped.
-            offset = LengthOf(text);
+            copyRun(offset);
+            copiedUpTo = offset = LengthOf(text);
             break;
         }
-        result += text.substr(static_cast<size_t>(offset), static_cast<size_t>(next - offset));
         offset = next;
     }
-    result += text.substr(static_cast<size_t>(offset));
+    copyRun(LengthOf(text));
     return result;
 }
 

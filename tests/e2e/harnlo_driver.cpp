@@ -5,6 +5,8 @@
 
 #include <shellapi.h>
 #include <shlobj.h>
+#include <psapi.h>
+#include <tlhelp32.h>
 
 #include <fstream>
 #include <sstream>
@@ -66,6 +68,20 @@ std::vector<HWND> TopLevelWindows(DWORD processId, const char* className, bool v
     Search search{processId, className, visibleOnly, {}};
     EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+// Whether some process of this name runs.
+bool ProcessRuns(const char* exeName) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    bool found = false;
+    for (BOOL more = Process32First(snapshot, &entry); more && !found;
+         more = Process32Next(snapshot, &entry)) {
+        found = _stricmp(entry.szExeFile, exeName) == 0;
+    }
+    CloseHandle(snapshot);
+    return found;
 }
 
 } // namespace
@@ -231,7 +247,12 @@ void PressKeys(const std::string& keys) {
     PressKeysWhereFocused(keys);
 }
 
+void WaitForQuietInput() {
+    WaitUntil([] { return !ProcessRuns("winebrowser.exe"); }, 5000);
+}
+
 void PressKeysWhereFocused(const std::string& keys) {
+    WaitForQuietInput();
     // Wine's virtual desktop is one X window: its keys go to Wine's focused window.
     Xdotool("search --sync --name 'Wine desktop' windowfocus --sync key --delay 60 " + keys);
 }
@@ -252,6 +273,75 @@ void PutOnXClipboard(const std::string& utf8) {
         throw std::runtime_error("xclip failed");
     }
     DeleteFileA(dosPath.c_str());
+}
+
+int SendKeyPress(WORD virtualKey) {
+    WaitForQuietInput();
+    // Wine fires a hotkey for injected keys only while some window of the desktop has the
+    // focus; a browser started for an earlier link can take it away and end.
+    static int refocused = 0;
+    HWND target = KeyTarget();
+    if (GetForegroundWindow() != target) {
+        ++refocused;
+        SetForegroundWindow(target);
+        WaitUntil([&] { return GetForegroundWindow() == target; }, 2000);
+    }
+    INPUT inputs[2] = {};
+    inputs[0].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = virtualKey;
+    inputs[1] = inputs[0];
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+    return refocused;
+}
+
+size_t HandleCountOf(DWORD processId) {
+    struct HandleEntry {
+        ULONG ownerProcessId;
+        BYTE objectType;
+        BYTE flags;
+        USHORT value;
+        PVOID object;
+        ULONG access;
+    };
+    struct HandleList {
+        ULONG count;
+        HandleEntry entries[1];
+    };
+    using QueryFunction = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+    constexpr ULONG SYSTEM_HANDLE_INFORMATION = 16;
+    auto query = reinterpret_cast<QueryFunction>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    std::vector<char> buffer(1 << 20);
+    for (;;) {
+        ULONG needed = 0;
+        LONG status = query(SYSTEM_HANDLE_INFORMATION, buffer.data(),
+                            static_cast<ULONG>(buffer.size()), &needed);
+        if (status == 0) {
+            break;
+        }
+        if (buffer.size() > (64u << 20)) {
+            return 0;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    auto list = reinterpret_cast<const HandleList*>(buffer.data());
+    size_t count = 0;
+    for (ULONG i = 0; i < list->count; ++i) {
+        count += list->entries[i].ownerProcessId == processId ? 1 : 0;
+    }
+    return count;
+}
+
+DWORD GdiObjectsOf(HANDLE process) {
+    return GetGuiResources(process, GR_GDIOBJECTS);
+}
+
+size_t PrivateBytesOf(HANDLE process) {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(process, &counters, sizeof counters);
+    return counters.PagefileUsage;
 }
 
 std::string TextOf(HWND window) {

@@ -17,6 +17,7 @@ public:
     HarnloProcess& operator=(const HarnloProcess&) = delete;
 
     DWORD Id() const { return process_.dwProcessId; }
+    HANDLE Handle() const { return process_.hProcess; }
     // The hidden main window, found by its class among the process's windows.
     HWND MainWindow() const;
     // The hotkey window while it is open, else nullptr.
@@ -55,6 +56,10 @@ void Drag(POINT from, POINT to);
 void PressKeys(const std::string& keys);
 // Presses the keys into whatever window of the desktop has the focus now.
 void PressKeysWhereFocused(const std::string& keys);
+// Wine drops input that arrives while one of its processes starts or ends: every press
+// waits until the browser that Wine starts for each link has come and gone, so that a press
+// that goes missing is Harnlo's.
+void WaitForQuietInput();
 // Puts UTF-8 text on the X clipboard, as another X program would.
 void PutOnXClipboard(const std::string& utf8);
 
@@ -76,6 +81,16 @@ bool WaitUntil(Condition condition, unsigned timeoutMs = 10000) {
         Sleep(20);
     }
 }
+
+// Presses a key through SendInput, with a window of the test focused first when none of the
+// desktop's windows has the focus. How often the focus had to be given back so far.
+int SendKeyPress(WORD virtualKey);
+
+// What a process holds: its kernel handles (from the system's handle list), its GDI objects
+// (0 where the system does not count them, as under Wine), its private bytes.
+size_t HandleCountOf(DWORD processId);
+DWORD GdiObjectsOf(HANDLE process);
+size_t PrivateBytesOf(HANDLE process);
 
 // Text of another process's window, through WM_GETTEXT.
 std::string TextOf(HWND window);

@@ -17,7 +17,7 @@ std::string Link(const std::string& identifier, const std::string& code) {
 }
 
 // Presses F1 and waits for the link that it opens.
-std::string PressAndCapture(const LinkLog& log, const std::string& key = "F1") {
+std::string PressAndCapture(LinkLog& log, const std::string& key = "F1") {
     size_t seen = log.Lines().size();
     PressKeys(key);
     if (!log.WaitForLines(seen + 1)) {

@@ -20,13 +20,26 @@ std::vector<std::string> LinkLog::Lines() const {
     return lines;
 }
 
-bool LinkLog::WaitForLines(size_t count, unsigned timeoutMs) const {
+size_t LinkLog::LineCount() {
+    std::ifstream in(LINK_LOG_PATH, std::ios::binary);
+    in.seekg(static_cast<std::streamoff>(readUpTo_));
+    char chunk[4096];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        for (std::streamsize i = 0; i < in.gcount(); ++i) {
+            lineCount_ += chunk[i] == '\n' ? 1 : 0;
+        }
+        readUpTo_ += static_cast<unsigned long long>(in.gcount());
+    }
+    return lineCount_;
+}
+
+bool LinkLog::WaitForLines(size_t count, unsigned timeoutMs) {
     DWORD started = GetTickCount();
-    while (Lines().size() < count) {
+    while (LineCount() < count) {
         if (GetTickCount() - started > timeoutMs) {
             return false;
         }
-        Sleep(20);
+        Sleep(5);
     }
     return true;
 }

@@ -3,27 +3,15 @@
 #include <windows.h>
 #include <ole2.h>
 
-#include <gtest/gtest.h>
+#include "result_file.h"
 
-#include <cstdlib>
-#include <fstream>
-#include <string>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     OleInitialize(nullptr);
     int result = RUN_ALL_TESTS();
     OleUninitialize();
-    // A program run inside Wine's virtual desktop cannot hand its exit code to the shell:
-    // it leaves it in the file that HARNLO_RESULT_FILE names.
-    if (const char* resultFile = std::getenv("HARNLO_RESULT_FILE")) {
-        std::string path = std::string("Z:") + resultFile;
-        for (char& c : path) {
-            if (c == '/') {
-                c = '\\';
-            }
-        }
-        std::ofstream(path, std::ios::binary) << result << "\n";
-    }
+    LeaveResultForDesktopRun(result);
     return result;
 }
