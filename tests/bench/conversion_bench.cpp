@@ -83,6 +83,7 @@ void MemchrFloor(benchmark::State& state) {
 // Keeps every run's time per iteration, by benchmark and size, for the summary.
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
+    RecordingReporter() : ConsoleReporter(OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {

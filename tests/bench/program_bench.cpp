@@ -59,7 +59,8 @@ HWND TopWindowOf(DWORD processId, const char* className) {
 
 struct Figures {
     double startToIconMs = 0;
-    size_t workingSetStart = 0, privateStart = 0, workingSetPresses = 0, privatePresses = 0;
+    size_t workingSetStart = 0, privateStart = 0, workingSetFirst = 0, privateFirst = 0;
+    size_t workingSetPresses = 0, privatePresses = 0;
     size_t exeBytes = 0;
     size_t linksOpened = 0;
 };
@@ -126,6 +127,12 @@ Figures Measure(const std::string& exeName, const char* windowClass) {
     Memory(started.process.hProcess, figures.workingSetStart, figures.privateStart);
     PutUnicodeText(Widen("https://pan.example.com/s/bench 提取码 abcd"));
     size_t seen = log.LineCount();
+    // The first press sets up what every later one uses (the shell's objects, the clipboard).
+    SendKeyPress(VK_F1);
+    log.WaitForLines(seen + 1, 5000);
+    Sleep(1000);
+    Memory(started.process.hProcess, figures.workingSetFirst, figures.privateFirst);
+    seen = log.LineCount();
     // The presses go out one after the other without waiting, as a person hammering the key.
     for (int i = 0; i < PRESSES; ++i) {
         INPUT inputs[2] = {};
@@ -163,11 +170,15 @@ int main() {
                 kib(harnlo.workingSetStart), kib(minimal.workingSetStart));
     std::printf("%-34s %8zu KiB %10zu KiB\n", "private bytes after start", kib(harnlo.privateStart),
                 kib(minimal.privateStart));
-    std::printf("%-34s %8zu KiB %10zu KiB\n", "working set after 1,000 presses",
+    std::printf("%-34s %8zu KiB %10zu KiB\n", "working set after the first press",
+                kib(harnlo.workingSetFirst), kib(minimal.workingSetFirst));
+    std::printf("%-34s %8zu KiB %10zu KiB\n", "private bytes after the first press",
+                kib(harnlo.privateFirst), kib(minimal.privateFirst));
+    std::printf("%-34s %8zu KiB %10zu KiB\n", "working set after 1,000 more presses",
                 kib(harnlo.workingSetPresses), kib(minimal.workingSetPresses));
-    std::printf("%-34s %8zu KiB %10zu KiB\n", "private bytes after 1,000 presses",
+    std::printf("%-34s %8zu KiB %10zu KiB\n", "private bytes after 1,000 more",
                 kib(harnlo.privatePresses), kib(minimal.privatePresses));
-    std::printf("%-34s %12zu %14zu\n", "links opened by the 1,000 presses", harnlo.linksOpened,
+    std::printf("%-34s %12zu %14zu\n", "links opened by the 1,000", harnlo.linksOpened,
                 minimal.linksOpened);
     std::printf("%-34s %8zu KiB %10zu KiB\n", "program file", kib(harnlo.exeBytes),
                 kib(minimal.exeBytes));
