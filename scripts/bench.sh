@@ -14,15 +14,8 @@ echo "== the conversion, on the host (Google Benchmark)"
 build/bench/conversion_bench --benchmark_min_time=0.3
 
 source scripts/wine-env.sh
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    [[ -n ${HARNLO_XVFB_PID:-} ]] && kill "$HARNLO_XVFB_PID" 2>/dev/null
-    return 0
-}
-trap cleanup EXIT
-harnlo_display_ready
-harnlo_prefix_ready
-wineserver -p >/dev/null 2>&1
+trap harnlo_session_end EXIT
+harnlo_session_begin
 # The settings file is the prefix user's: keep it as it was.
 settings="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/harnlo.ini"
 saved=$(mktemp)

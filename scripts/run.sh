@@ -12,13 +12,8 @@ source scripts/wine-env.sh
 had_display=${DISPLAY:-}
 harnlo_display_ready
 harnlo_prefix_ready
-cleanup() {
-    if [[ -n ${HARNLO_XVFB_PID:-} ]]; then
-        wineserver -k 2>/dev/null || true
-        kill "$HARNLO_XVFB_PID" 2>/dev/null || true
-    fi
-}
-trap cleanup EXIT
+# With a private X server, the Wine processes go with it.
+[[ -z $had_display ]] && trap harnlo_session_end EXIT
 
 cat <<INFO
 Harnlo is starting in a Wine virtual desktop (1024x768) on display $DISPLAY.

@@ -22,14 +22,6 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs" >/dev/null
 
 source scripts/wine-env.sh
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    [[ -n ${HARNLO_XVFB_PID:-} ]] && kill "$HARNLO_XVFB_PID" 2>/dev/null
-    return 0
-}
-trap cleanup EXIT
-harnlo_display_ready
-harnlo_prefix_ready
-# One wineserver for the whole run instead of one per program.
-wineserver -p >/dev/null 2>&1
+trap harnlo_session_end EXIT
+harnlo_session_begin
 ctest --preset windows

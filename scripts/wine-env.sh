@@ -66,3 +66,20 @@ harnlo_display_ready() {
     echo "no virtual X server could be started" >&2
     return 1
 }
+
+# A Wine session for a script's whole run: a display, the prefix, one wineserver kept up
+# for all programs instead of one per program. Pair with harnlo_session_end (trap ... EXIT).
+harnlo_session_begin() {
+    harnlo_display_ready
+    harnlo_prefix_ready
+    wineserver -p >/dev/null 2>&1
+}
+
+# Ends the prefix's Wine processes, and the virtual X server when the session started one.
+harnlo_session_end() {
+    wineserver -k 2>/dev/null || true
+    if [[ -n ${HARNLO_XVFB_PID:-} ]]; then
+        kill "$HARNLO_XVFB_PID" 2>/dev/null || true
+    fi
+    return 0
+}

@@ -1,5 +1,7 @@
 #include "hotkey/profile_edit.h"
 
+#include "share/ascii.h"
+
 #include <vector>
 
 namespace {
@@ -43,9 +45,7 @@ bool SameName(std::string_view a, std::string_view b) {
         return false;
     }
     for (size_t i = 0; i < a.size(); ++i) {
-        char x = (a[i] >= 'A' && a[i] <= 'Z') ? char(a[i] + 32) : a[i];
-        char y = (b[i] >= 'A' && b[i] <= 'Z') ? char(b[i] + 32) : b[i];
-        if (x != y) {
+        if (FoldAscii(a[i]) != FoldAscii(b[i])) {
             return false;
         }
     }

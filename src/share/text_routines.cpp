@@ -1,5 +1,6 @@
 #include "share/text_routines.h"
 
+#include "share/ascii.h"
 #include "share/c_library.h"
 
 #include <algorithm>
@@ -14,10 +15,6 @@ Size LengthOf(std::string_view text) {
 
 bool IsLeadByte(char byte) {
     return static_cast<unsigned char>(byte) >= 0x80;
-}
-
-char FoldAscii(char byte) {
-    return (byte >= 'A' && byte <= 'Z') ? char(byte - 'A' + 'a') : byte;
 }
 
 bool BytesMatchAt(std::string_view text, Size offset, std::string_view sub, bool ignoreCase) {

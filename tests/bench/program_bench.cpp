@@ -9,6 +9,7 @@
 #include "clipboard_fixture.h"
 #include "link_log.h"
 #include "result_file.h"
+#include "test_support.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,14 +20,6 @@ namespace {
 
 constexpr int STARTS = 5;
 constexpr int PRESSES = 1000;
-
-std::string ProgramFolder() {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    folder.resize(folder.rfind('\\') + 1);
-    return folder;
-}
 
 // Wine 8 gives every icon added to the taskbar a tooltip window of its own.
 size_t TrayTooltips() {
@@ -107,7 +100,7 @@ void Memory(HANDLE process, size_t& workingSet, size_t& privateBytes) {
 
 Figures Measure(const std::string& exeName, const char* windowClass) {
     Figures figures;
-    std::string exe = ProgramFolder() + exeName;
+    std::string exe = TestProgramFolder() + exeName;
     WIN32_FILE_ATTRIBUTE_DATA file = {};
     GetFileAttributesExA(exe.c_str(), GetFileExInfoStandard, &file);
     figures.exeBytes = file.nFileSizeLow;

@@ -4,6 +4,7 @@
 #include "clipboard_fixture.h"
 #include "hotkey_window_driver.h"
 #include "link_log.h"
+#include "test_support.h"
 
 #include "share/share_link.h"
 
@@ -14,10 +15,6 @@
 #include <iostream>
 
 namespace {
-
-std::string Link(const std::string& identifier, const std::string& code) {
-    return std::string(RESOLVER_LINK_PREFIX) + identifier + "&pwd=" + code;
-}
 
 std::string Message(const std::string& identifier, const std::string& code) {
     return "链接: https://" + std::string(SHARE_HOST) + "/s/" + identifier + " 提取码: " + code +

@@ -1,6 +1,7 @@
 #include "harnlo_driver.h"
 
 #include "screen_capture.h"
+#include "test_support.h"
 #include "unix_command.h"
 
 #include <shellapi.h>
@@ -17,14 +18,6 @@ namespace {
 constexpr const char* HARNLO_WINDOW_CLASS = "HarnloWindow";
 // The window that gets the keyboard focus before key presses.
 constexpr const char* KEY_TARGET_TITLE = "Harnlo test key target";
-
-std::string ProgramFolder() {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    folder.resize(folder.rfind('\\') + 1);
-    return folder;
-}
 
 void Xdotool(const std::string& arguments) {
     if (RunUnixCommand("xdotool " + arguments) != 0) {
@@ -88,7 +81,7 @@ bool ProcessRuns(const char* exeName) {
 
 HarnloProcess::HarnloProcess() {
     size_t iconsBefore = TrayIconCount();
-    std::string line = "\"" + ProgramFolder() + "harnlo.exe\"";
+    std::string line = "\"" + TestProgramFolder() + "harnlo.exe\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
@@ -261,12 +254,7 @@ void PutOnXClipboard(const std::string& utf8) {
     static unsigned serial = 0;
     std::string unixPath = "/tmp/harnlo-clipboard-" + std::to_string(GetCurrentProcessId()) + "-" +
                            std::to_string(++serial);
-    std::string dosPath = "Z:" + unixPath;
-    for (char& c : dosPath) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
+    std::string dosPath = WinePathOf(unixPath);
     std::ofstream(dosPath, std::ios::binary) << utf8;
     // xclip keeps serving the selection in the background until another program takes it.
     if (RunUnixCommand("xclip -selection clipboard -i " + unixPath + " >/dev/null 2>&1") != 0) {

@@ -1,6 +1,7 @@
 // Choosing another key in the hotkey window of the real program, as a person would.
 #include "hotkey_window_driver.h"
 #include "link_log.h"
+#include "test_support.h"
 #include "other_program.h"
 #include "screen_capture.h"
 #include "unix_command.h"
@@ -15,10 +16,6 @@ namespace {
 
 constexpr int WINDOW_WIDTH = 176;
 constexpr int WINDOW_HEIGHT = 168;
-
-std::string Link(const std::string& identifier, const std::string& code) {
-    return std::string(RESOLVER_LINK_PREFIX) + identifier + "&pwd=" + code;
-}
 
 bool SameColour(COLORREF actual, Rgb expected) {
     return actual == RGB(expected.red, expected.green, expected.blue);

@@ -1,6 +1,7 @@
 // The whole program from outside: start-up, the main job, the icon and its menu, the ends.
 #include "harnlo_driver.h"
 #include "link_log.h"
+#include "test_support.h"
 #include "screen_capture.h"
 
 #include "share/share_link.h"
@@ -11,10 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string Link(const std::string& identifier, const std::string& code) {
-    return std::string(RESOLVER_LINK_PREFIX) + identifier + "&pwd=" + code;
-}
 
 // Presses F1 and waits for the link that it opens.
 std::string PressAndCapture(LinkLog& log, const std::string& key = "F1") {

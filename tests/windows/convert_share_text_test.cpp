@@ -1,6 +1,7 @@
 // The key-press handler end to end on the real clipboard: the link that reaches the browser.
 #include "clipboard_fixture.h"
 #include "link_log.h"
+#include "test_support.h"
 
 #include "hotkey/hotkey_registration.h"
 #include "share/convert_share_text.h"
@@ -13,17 +14,6 @@
 namespace {
 
 constexpr std::int32_t CURRENT_ID = 33002;
-
-std::string WithHost(std::string text) {
-    for (size_t at; (at = text.find("{host}")) != std::string::npos;) {
-        text.replace(at, 6, SHARE_HOST);
-    }
-    return text;
-}
-
-std::string Link(const std::string& identifier, const std::string& code) {
-    return std::string(RESOLVER_LINK_PREFIX) + identifier + "&pwd=" + code;
-}
 
 class ConvertShareTextTest : public testing::Test {
 protected:

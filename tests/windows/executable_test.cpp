@@ -1,6 +1,8 @@
 // What harnlo.exe carries: its manifest, its icon (14 images) and its version information.
 #include <windows.h>
 
+#include "test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -30,11 +32,7 @@ struct GroupIconHeader {
 class ExecutableTest : public testing::Test {
 protected:
     void SetUp() override {
-        char path[MAX_PATH];
-        GetModuleFileNameA(nullptr, path, MAX_PATH);
-        path_ = path;
-        path_.resize(path_.rfind('\\') + 1);
-        path_ += "harnlo.exe";
+        path_ = TestProgramFolder() + "harnlo.exe";
         module_ = LoadLibraryExA(path_.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(module_, nullptr) << path_;
     }

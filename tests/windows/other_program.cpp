@@ -1,5 +1,7 @@
 #include "other_program.h"
 
+#include "test_support.h"
+
 #include <string>
 
 OtherProgramHoldingKey::OtherProgramHoldingKey(UINT virtualKey) {
@@ -10,13 +12,8 @@ OtherProgramHoldingKey::OtherProgramHoldingKey(UINT virtualKey) {
     held_ = CreateEventA(nullptr, TRUE, FALSE, heldName.c_str());
     release_ = CreateEventA(nullptr, TRUE, FALSE, releaseName.c_str());
 
-    // The holder is built next to the test programs.
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    folder.resize(folder.rfind('\\') + 1);
-    std::string line = "\"" + folder + "hotkey_holder.exe\" " + std::to_string(virtualKey) + " " +
-                       heldName + " " + releaseName;
+    std::string line = "\"" + TestProgramFolder() + "hotkey_holder.exe\" " +
+                       std::to_string(virtualKey) + " " + heldName + " " + releaseName;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,

@@ -1,5 +1,7 @@
 #include "result_file.h"
 
+#include "test_support.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -9,12 +11,5 @@ void LeaveResultForDesktopRun(int result) {
     if (resultFile == nullptr) {
         return;
     }
-    // Wine's drive Z: is the Unix root.
-    std::string path = std::string("Z:") + resultFile;
-    for (char& c : path) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-    std::ofstream(path, std::ios::binary) << result << "\n";
+    std::ofstream(WinePathOf(resultFile), std::ios::binary) << result << "\n";
 }

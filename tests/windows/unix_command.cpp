@@ -2,28 +2,16 @@
 
 #include "unix_command.h"
 
+#include "test_support.h"
+
 #include <fstream>
-
-namespace {
-
-// Wine's drive Z: is the Unix root.
-std::string DosPath(std::string unixPath) {
-    for (char& c : unixPath) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-    return "Z:" + unixPath;
-}
-
-} // namespace
 
 int RunUnixCommand(const std::string& command, unsigned timeoutMs) {
     static unsigned serial = 0;
     // Wine gives no usable handle for a Unix process: its end shows as a status file.
     std::string marker = "/tmp/harnlo-command-" + std::to_string(GetCurrentProcessId()) + "-" +
                          std::to_string(++serial) + ".status";
-    std::string markerDos = DosPath(marker);
+    std::string markerDos = WinePathOf(marker);
     DeleteFileA(markerDos.c_str());
     std::string line = "Z:\\bin\\sh -c \"" + command + "; echo $? > " + marker + ".tmp; mv " +
                        marker + ".tmp " + marker + "\"";

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # ctest's launcher for the Windows test programs: runs one under Wine, in the project's prefix,
-# with a display and a fresh link log unless the caller gave them.
+# with a display (a private virtual X server when there is none).
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
 
@@ -16,9 +16,6 @@ harnlo_wine "$@" >"$output" 2>&1 </dev/null
 status=$?
 cat "$output"
 rm -f "$output"
-if [[ -n ${HARNLO_XVFB_PID:-} ]]; then
-    # The prefix's Wine processes are tied to this display: end them with it.
-    wineserver -k 2>/dev/null
-    kill "$HARNLO_XVFB_PID" 2>/dev/null
-fi
+# The prefix's Wine processes are tied to a private display: they end with it.
+[[ -n ${HARNLO_XVFB_PID:-} ]] && harnlo_session_end
 exit $status
