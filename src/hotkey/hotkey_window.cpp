@@ -53,8 +53,7 @@ bool OnHotkeyWindowMessage(HWND window, UINT message, WPARAM, LPARAM, LRESULT& r
         return true;
     case WM_CLOSE:
         // Closed from outside: nothing is stored and nothing registered.
-        LeaveModalState();
-        DestroyWindow(window);
+        DestroyNow(window);
         result = 0;
         return true;
     default: return false;
