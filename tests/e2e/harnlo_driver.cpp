@@ -9,6 +9,7 @@
 #include <psapi.h>
 #include <tlhelp32.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -77,9 +78,33 @@ bool ProcessRuns(const char* exeName) {
     return found;
 }
 
+// Wine's server closes a virtual desktop when, as a thread leaves it, the number of threads
+// on it equals the thread count of the desktop's Explorer; Explorer grows threads serving
+// Harnlo's calls to the desktop's shell, so that can happen while the test still runs.
+// Idle threads of the test's own keep the count clear of it.
+DWORD WINAPI HoldDesktop(void*) {
+    HWND window =
+        CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    Sleep(INFINITE);
+    DestroyWindow(window);
+    return 0;
+}
+
+void KeepDesktopOpen() {
+    constexpr int HOLDING_THREADS = 48;
+    static bool held = [] {
+        for (int i = 0; i < HOLDING_THREADS; ++i) {
+            CloseHandle(CreateThread(nullptr, 64 * 1024, HoldDesktop, nullptr, 0, nullptr));
+        }
+        return true;
+    }();
+    (void)held;
+}
+
 } // namespace
 
 HarnloProcess::HarnloProcess() {
+    KeepDesktopOpen();
     size_t iconsBefore = TrayIconCount();
     std::string line = "\"" + TestProgramFolder() + "harnlo.exe\"";
     STARTUPINFOA startup = {};
@@ -246,8 +271,12 @@ void WaitForQuietInput() {
 
 void PressKeysWhereFocused(const std::string& keys) {
     WaitForQuietInput();
-    // Wine's virtual desktop is one X window: its keys go to Wine's focused window.
-    Xdotool("search --sync --name 'Wine desktop' windowfocus --sync key --delay 60 " + keys);
+    // Wine's virtual desktop is one X window, titled by the desktop's name: its keys go to
+    // Wine's focused window.
+    const char* desktop = std::getenv("HARNLO_DESKTOP");
+    std::string title = desktop != nullptr ? std::string("^") + desktop + " - Wine desktop$"
+                                           : std::string("Wine desktop");
+    Xdotool("search --sync --name '" + title + "' windowfocus --sync key --delay 60 " + keys);
 }
 
 void PutOnXClipboard(const std::string& utf8) {
