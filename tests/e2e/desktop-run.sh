@@ -8,11 +8,9 @@ HARNLO_RESULT_FILE=$(mktemp "${TMPDIR:-/tmp}/harnlo-result.XXXXXX")
 export HARNLO_RESULT_FILE
 trap 'rm -f "$HARNLO_RESULT_FILE"' EXIT
 : >"$HARNLO_RESULT_FILE"
-# A desktop of its own: one left by the previous program may still be closing down, and
-# must not take this program's windows with it.
-HARNLO_DESKTOP="HarnloTest-$$-$RANDOM"
-export HARNLO_DESKTOP
-"$here/../windows/wine-run.sh" explorer "/desktop=$HARNLO_DESKTOP,1024x768" "$@" || true
+# One desktop for all test programs: a program started while the desktop of the one before
+# is still there joins it (one Explorer, one clipboard manager).
+"$here/../windows/wine-run.sh" explorer /desktop=HarnloTest,1024x768 "$@" || true
 # Should the desktop end before its program, the program runs on: give it time to finish
 # rather than let it run into the next test.
 for _ in $(seq 1 240); do

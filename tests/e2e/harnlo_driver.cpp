@@ -9,7 +9,6 @@
 #include <psapi.h>
 #include <tlhelp32.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -271,12 +270,8 @@ void WaitForQuietInput() {
 
 void PressKeysWhereFocused(const std::string& keys) {
     WaitForQuietInput();
-    // Wine's virtual desktop is one X window, titled by the desktop's name: its keys go to
-    // Wine's focused window.
-    const char* desktop = std::getenv("HARNLO_DESKTOP");
-    std::string title = desktop != nullptr ? std::string("^") + desktop + " - Wine desktop$"
-                                           : std::string("Wine desktop");
-    Xdotool("search --sync --name '" + title + "' windowfocus --sync key --delay 60 " + keys);
+    // Wine's virtual desktop is one X window: its keys go to Wine's focused window.
+    Xdotool("search --sync --name 'Wine desktop' windowfocus --sync key --delay 60 " + keys);
 }
 
 void PutOnXClipboard(const std::string& utf8) {

@@ -29,7 +29,17 @@ void OpenOrThrow() {
         }
         Sleep(10);
     }
-    throw std::runtime_error("the test could not open the clipboard");
+    HWND holder = GetOpenClipboardWindow();
+    DWORD process = 0;
+    DWORD thread = holder != nullptr ? GetWindowThreadProcessId(holder, &process) : 0;
+    char name[64] = {};
+    if (holder != nullptr) {
+        GetClassNameA(holder, name, sizeof name);
+    }
+    throw std::runtime_error("the test could not open the clipboard: it is held by window " +
+                             std::string(name) + " of process " + std::to_string(process) +
+                             ", thread " + std::to_string(thread) + " (this process is " +
+                             std::to_string(GetCurrentProcessId()) + ")");
 }
 
 } // namespace
