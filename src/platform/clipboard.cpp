@@ -9,10 +9,12 @@
 namespace {
 
 constexpr UINT SHARE_TEXT_CODE_PAGE = 936;
-constexpr int OPEN_ATTEMPTS = 5;
-constexpr DWORD OPEN_RETRY_DELAY_MS = 10;
+// About half a second in all: a press is not worth a wrong link for want of waiting.
+constexpr int OPEN_ATTEMPTS = 26;
+constexpr DWORD OPEN_RETRY_DELAY_MS = 20;
 
-// Clipboard managers often hold the clipboard for a moment right after a copy.
+// Clipboard managers often hold the clipboard for a moment right after a copy, longer on a
+// busy machine.
 bool OpenClipboardPatiently() {
     for (int attempt = 1; attempt <= OPEN_ATTEMPTS; ++attempt) {
         if (OpenClipboard(nullptr)) {

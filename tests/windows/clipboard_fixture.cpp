@@ -68,7 +68,7 @@ void EmptyTheClipboard() {
     CloseClipboard();
 }
 
-ClipboardHolder::ClipboardHolder() {
+ClipboardHolder::ClipboardHolder(DWORD holdMs) : holdMs_(holdMs) {
     opened_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     release_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     thread_ = CreateThread(nullptr, 0, &ClipboardHolder::Run, this, 0, nullptr);
@@ -89,7 +89,7 @@ DWORD WINAPI ClipboardHolder::Run(void* self) {
                                   nullptr, nullptr, nullptr);
     holder->holding_ = OpenClipboard(window) != FALSE;
     SetEvent(holder->opened_);
-    WaitForSingleObject(holder->release_, INFINITE);
+    WaitForSingleObject(holder->release_, holder->holdMs_);
     if (holder->holding_) {
         CloseClipboard();
     }

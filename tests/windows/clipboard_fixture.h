@@ -14,10 +14,11 @@ void PutAnsiText(const std::string& bytes);
 void PutRawData(UINT format, const void* data, size_t size);
 void EmptyTheClipboard();
 
-// Holds the clipboard open with a window of its own thread for as long as it lives.
+// Holds the clipboard open with a window of its own thread for as long as it lives, or for
+// holdMs when that comes first.
 class ClipboardHolder {
 public:
-    ClipboardHolder();
+    explicit ClipboardHolder(DWORD holdMs = INFINITE);
     ~ClipboardHolder();
     ClipboardHolder(const ClipboardHolder&) = delete;
     ClipboardHolder& operator=(const ClipboardHolder&) = delete;
@@ -28,5 +29,6 @@ private:
     HANDLE thread_ = nullptr;
     HANDLE opened_ = nullptr;
     HANDLE release_ = nullptr;
+    DWORD holdMs_;
     bool holding_ = false;
 };

@@ -83,6 +83,14 @@ TEST_F(ConvertShareTextTest, ClipboardHeldOpenByAnotherWindow) {
     EXPECT_EQ(PressAndCapture(), Link("held", "abcd"));
 }
 
+TEST_F(ConvertShareTextTest, ClipboardHeldForAMomentStillGivesItsText) {
+    PutUnicodeText(Widen(WithHost("https://{host}/s/moment 提取码 abcd")));
+    // A clipboard manager on a busy machine, right after the copy.
+    ClipboardHolder holder(250);
+    ASSERT_TRUE(holder.Holding());
+    EXPECT_EQ(PressAndCapture(), Link("moment", "abcd"));
+}
+
 TEST_F(ConvertShareTextTest, PressOfAnEarlierKeyOpensNothing) {
     PutUnicodeText(Widen(WithHost("https://{host}/s/earlier 提取码 abcd")));
     ConvertShareText(CURRENT_ID - 1, 0);
