@@ -65,7 +65,7 @@ add_test(NAME windows.executable COMMAND executable_test)
 
 harnlo_windows_test(link_route_test tests/windows/link_route_test.cpp tests/windows/link_log.cpp)
 add_test(NAME windows.link_route COMMAND link_route_test)
-harnlo_e2e_test(faults_test tests/e2e/faults_test.cpp)
+harnlo_e2e_test(faults_test tests/e2e/faults_test.cpp tests/windows/dde_browser.cpp)
 
 # Benchmarks under Wine (scripts/bench.sh), not tests.
 add_executable(minimal_tray WIN32 tests/bench/minimal_tray.cpp)
