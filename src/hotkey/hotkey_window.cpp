@@ -52,7 +52,7 @@ bool OnHotkeyWindowMessage(HWND window, UINT message, WPARAM, LPARAM, LRESULT& r
         result = 0;
         return true;
     case WM_CLOSE:
-        // Closed from outside: nothing is stored and nothing registered.
+        // Closed from outside: closing stores nothing and registers nothing.
         DestroyNow(window);
         result = 0;
         return true;

@@ -45,11 +45,18 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
         return GetLastError() == ERROR_FILE_NOT_FOUND;
     }
     char chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(file.Get(), chunk, sizeof chunk, &read, nullptr) && read > 0) {
+    for (;;) {
+        DWORD read = 0;
+        // A read that breaks off must not pass for the whole file: it would be written back
+        // without its end.
+        if (!ReadFile(file.Get(), chunk, sizeof chunk, &read, nullptr)) {
+            return false;
+        }
+        if (read == 0) {
+            return true;
+        }
         bytes.append(chunk, read);
     }
-    return true;
 }
 
 bool IsUnicodeFile(const std::string& bytes) {
