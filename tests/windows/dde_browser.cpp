@@ -3,6 +3,7 @@
 
 #include "dde_browser.h"
 
+#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -63,7 +64,7 @@ DdeBrowser::DdeBrowser() {
     EnumDesktopsA(GetProcessWindowStation(), AddDesktop, reinterpret_cast<LPARAM>(&desktops));
     bool serving = false;
     for (const std::string& desktop : desktops) {
-        auto* server = new Server{this, desktop, CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+        auto* server = new Server{desktop, CreateEventA(nullptr, TRUE, FALSE, nullptr)};
         server->thread = CreateThread(nullptr, 0, Serve, server, 0, &server->threadId);
         WaitForSingleObject(server->ready, 10000);
         serving = serving || server->serving;

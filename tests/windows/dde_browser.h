@@ -34,7 +34,6 @@ private:
     // One server per desktop: the shell that opens a link is found by a broadcast, which
     // reaches only the windows of its own desktop.
     struct Server {
-        DdeBrowser* browser;
         std::string desktop;
         HANDLE ready;
         bool serving = false;
