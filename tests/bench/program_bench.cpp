@@ -128,12 +128,7 @@ Figures Measure(const std::string& exeName, const char* windowClass) {
     seen = log.LineCount();
     // The presses go out one after the other without waiting, as a person hammering the key.
     for (int i = 0; i < PRESSES; ++i) {
-        INPUT inputs[2] = {};
-        inputs[0].type = INPUT_KEYBOARD;
-        inputs[0].ki.wVk = VK_F1;
-        inputs[1] = inputs[0];
-        inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(2, inputs, sizeof(INPUT));
+        InjectKeyPress(VK_F1);
         Sleep(5);
     }
     // Let the links settle: the log stops growing.

@@ -287,6 +287,15 @@ void PutOnXClipboard(const std::string& utf8) {
     DeleteFileA(dosPath.c_str());
 }
 
+void InjectKeyPress(WORD virtualKey) {
+    INPUT inputs[2] = {};
+    inputs[0].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = virtualKey;
+    inputs[1] = inputs[0];
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
 int SendKeyPress(WORD virtualKey) {
     WaitForQuietInput();
     // Wine fires a hotkey for injected keys only while some window of the desktop has the
@@ -298,12 +307,7 @@ int SendKeyPress(WORD virtualKey) {
         SetForegroundWindow(target);
         WaitUntil([&] { return GetForegroundWindow() == target; }, 2000);
     }
-    INPUT inputs[2] = {};
-    inputs[0].type = INPUT_KEYBOARD;
-    inputs[0].ki.wVk = virtualKey;
-    inputs[1] = inputs[0];
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, inputs, sizeof(INPUT));
+    InjectKeyPress(virtualKey);
     return refocused;
 }
 

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "test_support.h"
+
 #include <string>
 #include <vector>
 
@@ -63,25 +65,8 @@ void WaitForQuietInput();
 // Puts UTF-8 text on the X clipboard, as another X program would.
 void PutOnXClipboard(const std::string& utf8);
 
-// Waits until the condition holds, letting the test's own windows run meanwhile.
-template <typename Condition>
-bool WaitUntil(Condition condition, unsigned timeoutMs = 10000) {
-    DWORD started = GetTickCount();
-    for (;;) {
-        if (condition()) {
-            return true;
-        }
-        if (GetTickCount() - started > timeoutMs) {
-            return false;
-        }
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageA(&message);
-        }
-        Sleep(20);
-    }
-}
-
+// Presses and releases a key through SendInput, as it stands.
+void InjectKeyPress(WORD virtualKey);
 // Presses a key through SendInput, with a window of the test focused first when none of the
 // desktop's windows has the focus. How often the focus had to be given back so far.
 int SendKeyPress(WORD virtualKey);

@@ -2,6 +2,7 @@
 #include <ddeml.h>
 
 #include "dde_browser.h"
+#include "test_support.h"
 
 #include <cstring>
 #include <stdexcept>
@@ -106,24 +107,16 @@ std::vector<std::string> DdeBrowser::Links() const {
 }
 
 bool DdeBrowser::WaitForLinks(size_t count, unsigned timeoutMs) const {
-    DWORD started = GetTickCount();
-    for (;;) {
-        EnterCriticalSection(&lock_);
-        bool arrived = links_.size() >= count;
-        LeaveCriticalSection(&lock_);
-        if (arrived) {
-            return true;
-        }
-        if (GetTickCount() - started > timeoutMs) {
-            return false;
-        }
-        // The shell finds its DDE partner by asking every top-level window: answer for ours.
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageA(&message);
-        }
-        Sleep(1);
-    }
+    // The shell finds its DDE partner by asking every top-level window, ours too: they keep
+    // answering while this waits.
+    return WaitUntil(
+        [&] {
+            EnterCriticalSection(&lock_);
+            bool arrived = links_.size() >= count;
+            LeaveCriticalSection(&lock_);
+            return arrived;
+        },
+        timeoutMs, 1);
 }
 
 DWORD WINAPI DdeBrowser::Serve(void* param) {

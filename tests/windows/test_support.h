@@ -40,3 +40,23 @@ inline std::string WithHost(std::string text) {
 inline std::string Link(const std::string& identifier, const std::string& code) {
     return std::string(RESOLVER_LINK_PREFIX) + identifier + "&pwd=" + code;
 }
+
+// Waits until the condition holds, letting the thread's own windows run meanwhile; looks
+// again every pollMs. False after timeoutMs.
+template <typename Condition>
+bool WaitUntil(Condition condition, unsigned timeoutMs = 10000, DWORD pollMs = 20) {
+    DWORD started = GetTickCount();
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (GetTickCount() - started > timeoutMs) {
+            return false;
+        }
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&message);
+        }
+        Sleep(pollMs);
+    }
+}
