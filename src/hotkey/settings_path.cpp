@@ -1,5 +1,7 @@
 #include "hotkey/settings_path.h"
 
+#include "share/ascii.h"
+
 namespace {
 
 // Whether the text's last character is a backslash. Walked by characters, since 0x5C can also
@@ -7,7 +9,7 @@ namespace {
 bool EndsWithBackslash(std::string_view text) {
     bool last = false;
     for (size_t at = 0; at < text.size();) {
-        if (static_cast<unsigned char>(text[at]) >= 0x80 && at + 1 < text.size()) {
+        if (IsLeadByte(text[at]) && at + 1 < text.size()) {
             last = false;
             at += 2;
         } else {

@@ -13,10 +13,6 @@ Size LengthOf(std::string_view text) {
     return static_cast<Size>(text.size());
 }
 
-bool IsLeadByte(char byte) {
-    return static_cast<unsigned char>(byte) >= 0x80;
-}
-
 bool BytesMatchAt(std::string_view text, Size offset, std::string_view sub, bool ignoreCase) {
     // Most offsets differ at the first byte: decide those without a call.
     char first = text[static_cast<size_t>(offset)];
